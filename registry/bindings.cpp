@@ -1,0 +1,62 @@
+#include "registry/bindings.h"
+
+#include <string>
+
+#include "app/texts.h"
+#include "registry/loader.h"
+#include "toolkit/toolkit.h"
+
+namespace {
+
+// In RegistryFunction order.
+Binding bindings[] = {
+    {"advapi32.dll", "RegDeleteKeyA", nullptr, nullptr},
+    {"advapi32", "RegEnumKeyA", nullptr, nullptr},
+    {"advapi32.dll", "RegCloseKey", nullptr, nullptr},
+    {"advapi32.dll", "RegOpenKeyA", nullptr, nullptr},
+    {"advapi32.dll", "RegQueryValueExA", nullptr, nullptr},
+    {"", "RegSetValueExA", nullptr, nullptr},
+};
+
+// Looks the function up in one library; keeps the library loaded only when it exports it.
+bool BindFrom(Binding& binding, const char* library) {
+  LibraryHandle handle = LoadNamedLibrary(library);
+  if (handle == nullptr) return false;
+  void* address = FindExportedFunction(handle, binding.function);
+  if (address == nullptr) {
+    ReleaseLibrary(handle);
+    return false;
+  }
+  binding.address = address;
+  binding.library_handle = handle;
+  return true;
+}
+
+bool Bind(Binding& binding) {
+  if (binding.library[0] != '\0') return BindFrom(binding, binding.library);
+  for (int i = 0; i < kStandardLibraryCount; ++i)
+    if (BindFrom(binding, kStandardLibraries[i])) return true;
+  return false;
+}
+
+}  // namespace
+
+void* BoundAddress(RegistryFunction function) {
+  Binding& binding = bindings[static_cast<int>(function)];
+  if (binding.address == nullptr) {
+    if (!Bind(binding))
+      FatalStop(std::string(kBindFailedLead) + binding.library + kBindFailedMiddle + binding.function + kBindFailedTail);
+    RegisterExitHook(ReleaseBindings);
+  }
+  return binding.address;
+}
+
+const Binding& BindingOf(RegistryFunction function) { return bindings[static_cast<int>(function)]; }
+
+void ReleaseBindings() {
+  for (Binding& binding : bindings) {
+    if (binding.library_handle != nullptr) ReleaseLibrary(binding.library_handle);
+    binding.address = nullptr;
+    binding.library_handle = nullptr;
+  }
+}
