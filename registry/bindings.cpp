@@ -39,13 +39,21 @@ bool Bind(Binding& binding) {
   return false;
 }
 
+// The declared library, or for an empty one the libraries that were searched.
+std::string LibraryForMessage(const Binding& binding) {
+  if (binding.library[0] != '\0') return binding.library;
+  std::string searched;
+  for (int i = 0; i < kStandardLibraryCount; ++i) searched += (i ? ", " : "") + std::string(kStandardLibraries[i]);
+  return searched;
+}
+
 }  // namespace
 
 void* BoundAddress(RegistryFunction function) {
   Binding& binding = bindings[static_cast<int>(function)];
   if (binding.address == nullptr) {
     if (!Bind(binding))
-      FatalStop(std::string(kBindFailedLead) + binding.library + kBindFailedMiddle + binding.function + kBindFailedTail);
+      FatalStop(kBindFailedLead + LibraryForMessage(binding) + kBindFailedMiddle + binding.function + kBindFailedTail);
     RegisterExitHook(ReleaseBindings);
   }
   return binding.address;

@@ -1,0 +1,161 @@
+// Faults injected below the registry module: in the substitute registry and in the loader.
+#include <gtest/gtest.h>
+
+#include "app/texts.h"
+#include "registry/bindings.h"
+#include "registry/registry.h"
+#include "registry/substitute/substitute_loader.h"
+#include "registry/substitute/substitute_registry.h"
+#include "tests/contract/scratch_registry.h"
+#include "tests/native/child_process.h"
+#include "toolkit/headless/headless_toolkit.h"
+
+namespace {
+
+Bytes B(const std::string& s) { return Bytes(s.begin(), s.end()); }
+std::string Path(const std::string& relative) { return ScratchBase() + "\\" + relative; }
+
+struct RegistryFaults : testing::Test {
+  void SetUp() override {
+    HeadlessReset();
+    ScratchSetUp();
+  }
+  void TearDown() override { EXPECT_EQ(SubstituteOpenHandleCount(), 0) << "a key was left open"; }
+};
+
+TEST_F(RegistryFaults, EnumerationFailingInTheMiddleKeepsWhatCameBefore) {
+  for (const char* name : {"a", "b", "c", "d"}) ScratchCreateKey(std::string("k\\") + name);
+  SubstituteFaultsInForce().enum_fails_at = 2;
+  TextList list = {"old"};
+  EXPECT_EQ(RegistryEnumSubkeys(ScratchRootCode(), Path("k"), list), 3);
+  EXPECT_EQ(list, (TextList{"old", "a", "b"}));
+}
+
+TEST_F(RegistryFaults, EnumerationLetsWaitingEventsRunOnceASubkeyIsAppended) {
+  ScratchCreateKey("empty");
+  for (const char* name : {"a", "b", "c"}) ScratchCreateKey(std::string("k\\") + name);
+  TextList list;
+  std::vector<size_t> seen;  // list sizes when the events ran
+  HeadlessPostEvent([&] { seen.push_back(list.size()); });
+  RegistryEnumSubkeys(ScratchRootCode(), Path("empty"), list);
+  EXPECT_TRUE(seen.empty()) << "no subkey, no events";
+  RegistryEnumSubkeys(ScratchRootCode(), Path("k"), list);
+  EXPECT_EQ(seen, std::vector<size_t>{1});
+}
+
+TEST_F(RegistryFaults, EnumerationStopsBeforeTheRequestToEndTheLoop) {
+  ScratchCreateKey("k\\a");
+  bool ran_after_quit = false;
+  HeadlessPostQuit();
+  HeadlessPostEvent([&] { ran_after_quit = true; });
+  TextList list;
+  RegistryEnumSubkeys(ScratchRootCode(), Path("k"), list);
+  EXPECT_FALSE(ran_after_quit);
+  EXPECT_EQ(HeadlessWaitingEventCount(), 2);
+}
+
+TEST_F(RegistryFaults, ValueGrowingBetweenTheQueriesReadsAsEmpty) {
+  ScratchSetValue("k", "Name", 1, B(std::string("abc", 4)));
+  SubstituteFaultsInForce().values_grow = true;
+  EXPECT_TRUE(RegistryReadValue(ScratchRootCode(), Path("k"), "Name", 11).empty());
+  EXPECT_EQ(RegistryReadText(ScratchRootCode(), Path("k"), "Name"), "");
+}
+
+TEST_F(RegistryFaults, RefusedWriteAndDeleteReportFalseAndChangeNothing) {
+  ScratchSetValue("k\\leaf", "Name", 1, B(std::string("old", 4)));
+  SubstituteFaultsInForce().refuse_writes = true;
+  SubstituteFaultsInForce().refuse_deletes = true;
+  RegistrySnapshot before = SubstituteSnapshot();
+  EXPECT_FALSE(RegistryWriteValue(ScratchRootCode(), Path("k\\leaf"), "Name", 11, B("new")));
+  EXPECT_FALSE(RegistryDeleteKey(ScratchRootCode(), Path("k\\leaf")));
+  EXPECT_EQ(SubstituteSnapshot(), before);
+}
+
+TEST_F(RegistryFaults, KeyDeletedWhileEnumeratedEndsTheEnumeration) {
+  for (const char* name : {"a", "b"}) ScratchCreateKey(std::string("k\\") + name);
+  HeadlessPostEvent([] { SubstituteDeleteTree(ScratchRootCode(), Path("k")); });
+  TextList list;
+  EXPECT_EQ(RegistryEnumSubkeys(ScratchRootCode(), Path("k"), list), 1);
+  EXPECT_EQ(list, TextList{"a"});
+}
+
+// --- Binding failures: a fatal stop, seen from outside the process ---
+
+void RecordHookA() { std::fprintf(stderr, "hook A ran\n"); }
+void RecordHookB() { std::fprintf(stderr, "hook B ran; libraries still loaded: %d\n", SubstituteLoadedLibraryCount()); }
+
+struct BindFailure {
+  const char* name;
+  const char* library_that_fails;
+  const char* function_not_exported;
+  void (*call)();
+  std::string library_named;
+  std::string function_named;
+};
+
+TEST_F(RegistryFaults, FunctionThatCannotBeBoundIsAFatalStop) {
+  const BindFailure rows[] = {
+      {"library does not load", "advapi32.dll", "", [] { RegistryDeleteKey(ScratchRootCode(), Path("k")); },
+       "advapi32.dll", "RegDeleteKeyA"},
+      {"function not exported by its extensionless library", "", "RegEnumKeyA",
+       [] {
+         TextList list;
+         RegistryEnumSubkeys(ScratchRootCode(), Path("k"), list);
+       },
+       "advapi32", "RegEnumKeyA"},
+      {"function exported by no standard library", "", "RegSetValueExA",
+       [] { RegistryWriteValue(ScratchRootCode(), Path("k"), "Name", 11, B("x")); },
+       "advapi32.dll, kernel32.dll, user32.dll", "RegSetValueExA"},
+      {"function not exported by its library", "", "RegQueryValueExA",
+       [] { RegistryReadText(ScratchRootCode(), Path("k"), "Name"); }, "advapi32.dll", "RegQueryValueExA"},
+  };
+  for (const BindFailure& row : rows) {
+    SCOPED_TRACE(row.name);
+    ScratchSetUp();
+    ScratchCreateKey("k\\sub");
+    ChildOutcome outcome = RunInChild([&] {
+      SubstituteLoaderFaults().library_that_fails = row.library_that_fails;
+      SubstituteLoaderFaults().function_not_exported = row.function_not_exported;
+      RegisterExitHook(RecordHookA);
+      RegisterExitHook(RecordHookB);
+      row.call();
+    });
+    EXPECT_EQ(outcome.exit_code, 255);  // -1
+    std::string message = kBindFailedLead + row.library_named + kBindFailedMiddle + row.function_named + kBindFailedTail;
+    EXPECT_EQ(CountOccurrences(outcome.stderr_text, message), 1) << outcome.stderr_text;
+    EXPECT_EQ(CountOccurrences(outcome.stderr_text, std::string("message box [") + kFatalTitle + "] 16"), 1);
+    EXPECT_EQ(CountOccurrences(outcome.stderr_text, "hook A ran"), 1);
+    // The libraries that did not export the function were released again; the others stay bound.
+    EXPECT_EQ(CountOccurrences(outcome.stderr_text, "hook B ran; libraries still loaded: "), 1);
+    EXPECT_LT(outcome.stderr_text.find("hook A ran"), outcome.stderr_text.find("hook B ran"));
+  }
+}
+
+TEST_F(RegistryFaults, LibrariesSearchedInVainAreReleased) {
+  SubstituteLoaderFaults().function_not_exported = "RegSetValueExA";
+  ChildOutcome outcome = RunInChild([] {
+    ScratchCreateKey("k");
+    RegisterExitHook(RecordHookB);                        // runs before the bindings are released
+    RegistryOpenKey(ScratchRootCode(), Path("missing"));  // binds RegOpenKeyA: one library loaded
+    RegistryWriteValue(ScratchRootCode(), Path("k"), "Name", 11, B("x"));
+  });
+  EXPECT_EQ(outcome.exit_code, 255);
+  EXPECT_EQ(CountOccurrences(outcome.stderr_text, "libraries still loaded: 1"), 1) << outcome.stderr_text;
+}
+
+TEST_F(RegistryFaults, BindingHappensAtTheFirstCallAndOnlyOnce) {
+  ScratchCreateKey("k");
+  EXPECT_EQ(BindingOf(RegistryFunction::DeleteKey).address, nullptr);
+  EXPECT_EQ(SubstituteLoadedLibraryCount(), 0);
+  RegistryDeleteKey(ScratchRootCode(), Path("missing"));
+  void* first = BindingOf(RegistryFunction::DeleteKey).address;
+  EXPECT_NE(first, nullptr);
+  EXPECT_EQ(SubstituteLoadedLibraryCount(), 1);
+  RegistryDeleteKey(ScratchRootCode(), Path("missing"));
+  EXPECT_EQ(BindingOf(RegistryFunction::DeleteKey).address, first);
+  EXPECT_EQ(SubstituteLoadedLibraryCount(), 1);
+  ReleaseBindings();
+  EXPECT_EQ(SubstituteLoadedLibraryCount(), 0);
+}
+
+}  // namespace
