@@ -81,6 +81,10 @@ TEST_F(RegistryFaults, KeyDeletedWhileEnumeratedEndsTheEnumeration) {
 
 // --- Binding failures: a fatal stop, seen from outside the process ---
 
+void ReportMessage(const ShownMessage& message) {
+  std::fprintf(stderr, "message box [%s] %u: %s\n", message.title.c_str(), message.icon_flags, message.text.c_str());
+}
+
 void RecordHookA() { std::fprintf(stderr, "hook A ran\n"); }
 void RecordHookB() { std::fprintf(stderr, "hook B ran; libraries still loaded: %d\n", SubstituteLoadedLibraryCount()); }
 
@@ -114,6 +118,7 @@ TEST_F(RegistryFaults, FunctionThatCannotBeBoundIsAFatalStop) {
     ScratchSetUp();
     ScratchCreateKey("k\\sub");
     ChildOutcome outcome = RunInChild([&] {
+      HeadlessOnMessageShown(ReportMessage);
       SubstituteLoaderFaults().library_that_fails = row.library_that_fails;
       SubstituteLoaderFaults().function_not_exported = row.function_not_exported;
       RegisterExitHook(RecordHookA);

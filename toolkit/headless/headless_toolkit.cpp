@@ -1,7 +1,6 @@
 // A toolkit without a screen: the window is a record, events are a queue, message boxes are a log.
 #include "toolkit/headless/headless_toolkit.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <deque>
 
@@ -113,8 +112,6 @@ void SetEditText(ControlId, const std::string& text) { state.edit_text = text; }
 
 void ShowMessage(const std::string& text, unsigned icon_flags, const std::string& title) {
   state.messages.push_back({text, icon_flags, title});
-  // Child processes of the fatal-stop tests report what they showed here.
-  std::fprintf(stderr, "message box [%s] %u: %s\n", title.c_str(), icon_flags, text.c_str());
   if (state.on_shown) state.on_shown(state.messages.back());
 }
 
