@@ -13,6 +13,8 @@ bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 
 // Names compare as Windows compares them: upper-cased, but only whole single-byte characters, so
 // the trail byte of a two-byte character (which may look like an ASCII letter) stays as it is.
+// Windows keeps subkeys sorted by their upper-cased names; Wine 8 folds to lower case instead,
+// so the two differ only for the characters between 'Z' and 'a' ([ \ ] ^ _ `).
 std::string FoldName(const std::string& name) {
   std::string folded = name;
   for (size_t i = 0; i < folded.size(); ++i) {

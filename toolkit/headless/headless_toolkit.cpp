@@ -1,6 +1,7 @@
 // A toolkit without a screen: the window is a record, events are a queue, message boxes are a log.
 #include "toolkit/headless/headless_toolkit.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <deque>
 
