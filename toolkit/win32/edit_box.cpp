@@ -1,0 +1,9 @@
+// The edit box's operations.
+#include <string>
+
+#include "toolkit/toolkit.h"
+#include "toolkit/win32/win32_toolkit.h"
+
+std::string EditText(ControlId edit) { return WindowText(ControlWindow(edit)); }
+
+void SetEditText(ControlId edit, const std::string& text) { SetWindowTextA(ControlWindow(edit), text.c_str()); }
