@@ -6,8 +6,18 @@
 #include <vector>
 
 #include "registry/loader.h"
+#include "tests/faults/fault_injection.h"
 
 namespace {
+
+struct WindowsFaults {
+  std::string library_that_fails;
+  std::string function_not_exported;
+  int enum_fails_at = -1;
+  bool values_grow = false;
+  bool refuse_writes = false;
+  bool refuse_deletes = false;
+};
 
 WindowsFaults faults;
 
@@ -51,7 +61,13 @@ LONG WINAPI DeleteKeyWithFaults(HKEY root, LPCSTR path) {
 
 }  // namespace
 
-WindowsFaults& WindowsFaultsInForce() { return faults; }
+void FailToLoadLibrary(const std::string& library) { faults.library_that_fails = library; }
+void HideFunction(const std::string& function) { faults.function_not_exported = function; }
+void InjectEnumerationFailureFrom(int index) { faults.enum_fails_at = index; }
+void InjectGrowingValues() { faults.values_grow = true; }
+void InjectRefusedWrites() { faults.refuse_writes = true; }
+void InjectRefusedDeletes() { faults.refuse_deletes = true; }
+void ClearInjectedFaults() { faults = WindowsFaults(); }
 
 LibraryHandle LoadNamedLibrary(const char* name) {
   if (!faults.library_that_fails.empty() &&

@@ -4,13 +4,6 @@
 
 #include <string>
 
-struct WindowsFaults {
-  std::string library_that_fails;     // loading it gives null
-  std::string function_not_exported;  // no library exports it
-  int enum_fails_at = -1;             // RegEnumKeyA fails from this index on
-  bool values_grow = false;           // a value gains a byte right after each size query
-  bool refuse_writes = false;         // RegSetValueExA is denied
-  bool refuse_deletes = false;        // RegDeleteKeyA is denied
-};
-
-WindowsFaults& WindowsFaultsInForce();
+// Binding failures; the registry's own failures are injected through tests/faults/fault_injection.h.
+void FailToLoadLibrary(const std::string& library);
+void HideFunction(const std::string& function);

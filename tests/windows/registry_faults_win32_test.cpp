@@ -1,6 +1,6 @@
-// Faults under the registry module with the real advapi32 behind it. A binding failure is checked
-// from outside: this program starts itself as a child that fails to bind, reads the child's
-// message box, dismisses it and looks at its exit code and at what its exit hooks wrote.
+// A registry function that cannot be bound, with the real advapi32 and user32: this program starts
+// itself as a child that fails to bind, reads the child's message box, dismisses it and looks at
+// the child's exit code and at what its exit hooks wrote.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,49 +13,12 @@
 #include "app/texts.h"
 #include "registry/bindings.h"
 #include "registry/registry.h"
-#include "tests/contract/scratch_registry.h"
 #include "tests/windows/fault_loader.h"
 #include "toolkit/toolkit.h"
 
 namespace {
 
 Bytes B(const std::string& s) { return Bytes(s.begin(), s.end()); }
-std::string Path(const std::string& relative) { return ScratchBase() + "\\" + relative; }
-
-struct WindowsRegistryFaults : testing::Test {
-  void SetUp() override {
-    WindowsFaultsInForce() = WindowsFaults();
-    ScratchSetUp();
-  }
-  void TearDown() override {
-    WindowsFaultsInForce() = WindowsFaults();
-    ScratchTearDown();
-  }
-};
-
-TEST_F(WindowsRegistryFaults, EnumerationFailingInTheMiddleKeepsWhatCameBefore) {
-  for (const char* name : {"a", "b", "c", "d"}) ScratchCreateKey(std::string("k\\") + name);
-  WindowsFaultsInForce().enum_fails_at = 2;
-  TextList list = {"old"};
-  EXPECT_EQ(RegistryEnumSubkeys(ScratchRootCode(), Path("k"), list), 3);
-  EXPECT_EQ(list, (TextList{"old", "a", "b"}));
-}
-
-TEST_F(WindowsRegistryFaults, ValueGrowingBetweenTheQueriesReadsAsEmpty) {
-  ScratchSetValue("k", "Name", REG_SZ, B(std::string("abc", 4)));
-  WindowsFaultsInForce().values_grow = true;
-  EXPECT_TRUE(RegistryReadValue(ScratchRootCode(), Path("k"), "Name", 11).empty());
-  EXPECT_EQ(RegistryReadText(ScratchRootCode(), Path("k"), "Name"), "");
-}
-
-TEST_F(WindowsRegistryFaults, RefusedWriteAndDeleteReportFalseAndChangeNothing) {
-  ScratchSetValue("k\\leaf", "Name", REG_SZ, B(std::string("old", 4)));
-  WindowsFaultsInForce().refuse_writes = true;
-  WindowsFaultsInForce().refuse_deletes = true;
-  EXPECT_FALSE(RegistryWriteValue(ScratchRootCode(), Path("k\\leaf"), "Name", 11, B(std::string("new", 4))));
-  EXPECT_FALSE(RegistryDeleteKey(ScratchRootCode(), Path("k\\leaf")));
-  EXPECT_EQ(ScratchReadValue("k\\leaf", "Name").data, B(std::string("old", 4)));
-}
 
 // --- The fatal stop, in a child process ---
 
@@ -188,8 +151,8 @@ int main(int argc, char** argv) {
   const char kChildFlag[] = "--fatal-child=";
   if (argc == 2 && std::strncmp(argv[1], kChildFlag, sizeof kChildFlag - 1) == 0) {
     const BindFailure& failure = kBindFailures[std::atoi(argv[1] + sizeof kChildFlag - 1)];
-    WindowsFaultsInForce().library_that_fails = failure.library_that_fails;
-    WindowsFaultsInForce().function_not_exported = failure.function_not_exported;
+    FailToLoadLibrary(failure.library_that_fails);
+    HideFunction(failure.function_not_exported);
     RegisterExitHook(HookA);
     RegisterExitHook(HookB);
     RegisterExitHook(HookA);
