@@ -3,36 +3,26 @@
 #include <iomanip>
 
 #include "connections/connection_list.h"
+#include "tests/windows/test_key.h"
 
 namespace {
-
-// Owns a key the test opened (never a predefined root).
-struct OpenKey {
-  HKEY key = nullptr;
-  OpenKey() = default;
-  OpenKey(const OpenKey&) = delete;
-  OpenKey& operator=(const OpenKey&) = delete;
-  ~OpenKey() {
-    if (key != nullptr) RegCloseKey(key);
-  }
-};
 
 std::string FullPath(const std::string& path) {
   return path.empty() ? std::string(kNetworkClassKey) : std::string(kNetworkClassKey) + "\\" + path;
 }
 
 bool KeyExists(const std::string& full_path) {
-  OpenKey key;
+  TestKey key;
   return RegOpenKeyExA(HKEY_LOCAL_MACHINE, full_path.c_str(), 0, KEY_READ, &key.key) == ERROR_SUCCESS;
 }
 
 void CreateKey(const std::string& full_path) {
-  OpenKey key;
+  TestKey key;
   RegCreateKeyExA(HKEY_LOCAL_MACHINE, full_path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key.key, nullptr);
 }
 
 void SetValue(const std::string& path, const std::string& value_name, const RegistryValue& value) {
-  OpenKey key;
+  TestKey key;
   if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, FullPath(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key.key,
                       nullptr) != ERROR_SUCCESS)
     return;
@@ -78,7 +68,7 @@ std::map<std::string, RegistryValue> ValuesOf(HKEY key) {
 }
 
 void AddToSnapshot(const std::string& path, RegistrySnapshot& snapshot) {
-  OpenKey key;
+  TestKey key;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, FullPath(path).c_str(), 0, KEY_READ, &key.key) != ERROR_SUCCESS) return;
   snapshot[path] = ValuesOf(key.key);
   for (const std::string& subkey : SubkeyNames(key.key))
@@ -139,7 +129,7 @@ std::string ConnectionSubkeyPath(const SampleConnection& sample) { return sample
 RegistryValue NameValueOf(const std::string& name) { return TextValue(name); }
 
 std::vector<std::string> EnumerateClassKey() {
-  OpenKey key;
+  TestKey key;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kNetworkClassKey, 0, KEY_READ, &key.key) != ERROR_SUCCESS) return {};
   return SubkeyNames(key.key);
 }
@@ -151,7 +141,7 @@ bool DeleteKeyBelowClassKey(const std::string& path) {
 }
 
 std::optional<RegistryValue> ReadValueBelowClassKey(const std::string& path, const std::string& value_name) {
-  OpenKey key;
+  TestKey key;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, FullPath(path).c_str(), 0, KEY_READ, &key.key) != ERROR_SUCCESS)
     return std::nullopt;
   DWORD type = 0, size = 0;

@@ -3,21 +3,11 @@
 
 #include "registry/bindings.h"
 #include "tests/contract/scratch_registry.h"
+#include "tests/windows/test_key.h"
 
 namespace {
 
 std::string Full(const std::string& path) { return path.empty() ? ScratchBase() : ScratchBase() + "\\" + path; }
-
-// Owns a key opened by the test itself (never a predefined root).
-struct TestKey {
-  HKEY key = nullptr;
-  TestKey() = default;
-  TestKey(const TestKey&) = delete;
-  TestKey& operator=(const TestKey&) = delete;
-  ~TestKey() {
-    if (key != nullptr) RegCloseKey(key);
-  }
-};
 
 }  // namespace
 
