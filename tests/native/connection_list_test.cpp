@@ -102,6 +102,7 @@ TEST_F(RefreshConnectionListTest, NothingListedEmptiesTheEditBox) {
     const char* name;
     bool class_key_exists;
   } rows[] = {{"no name qualifies", true}, {"class key missing", false}};
+  Start();
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     SubstituteReset();

@@ -91,7 +91,7 @@ void ComboRemoveAllItems(ControlId) {
 }
 
 int ComboAddItem(ControlId, const std::string& text, int32_t item_value) {
-  if (state.refuse_items) return -1;
+  if (state.refuse_items || state.window == nullptr) return -1;  // no box, no item
   state.items.push_back({text, item_value});
   return static_cast<int>(state.items.size()) - 1;
 }
@@ -109,7 +109,9 @@ int32_t ComboItemValue(ControlId, int position) { return IsItem(position) ? stat
 
 std::string EditText(ControlId) { return state.edit_text; }
 
-void SetEditText(ControlId, const std::string& text) { state.edit_text = text; }
+void SetEditText(ControlId, const std::string& text) {
+  if (state.window != nullptr) state.edit_text = text;
+}
 
 void ShowMessage(const std::string& text, unsigned icon_flags, const std::string& title) {
   state.messages.push_back({text, icon_flags, title});
@@ -143,8 +145,12 @@ void HeadlessClick(ControlId button) {
 void HeadlessType(ControlId, const std::string& text) { state.edit_text = text; }
 
 void HeadlessCloseWindow() {
+  // The controls go with the window: what is read from them afterwards is empty.
   state.window = nullptr;
   state.visible = false;
+  state.items.clear();
+  state.selection = -1;
+  state.edit_text.clear();
 }
 
 bool HeadlessWindowExists() { return state.window != nullptr; }

@@ -19,6 +19,7 @@ void ComboRemoveAllItems(ControlId combo) { SendMessageA(ControlWindow(combo), C
 
 int ComboAddItem(ControlId combo, const std::string& text, int32_t item_value) {
   HWND box = ControlWindow(combo);
+  if (box == nullptr) return -1;  // the window has been closed meanwhile
   LRESULT position = SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   if (position < 0) return -1;  // CB_ERR or CB_ERRSPACE
   if (SendMessageA(box, CB_SETITEMDATA, static_cast<WPARAM>(position), static_cast<LPARAM>(item_value)) == CB_ERR) {
