@@ -2,19 +2,11 @@
 
 #include "app/texts.h"
 #include "tests/native/connection_fixture.h"
+#include "tests/reference/find_subtext_reference.h"
 
 namespace {
 
 // --- FindSubtext ---
-
-// Independent of the code under test: the character starts of the text, walked once, and the
-// first of them where the term stands.
-int FindAtCharacterStart(const std::string& text, const std::string& term) {
-  for (size_t start = 0; start < text.size(); start += static_cast<unsigned char>(text[start]) >= 0x80 ? 2 : 1)
-    if (start + term.size() <= text.size() && text.compare(start, term.size(), term) == 0)
-      return static_cast<int>(start) + 1;
-  return -1;
-}
 
 TEST(FindSubtext, Cases) {
   const struct {

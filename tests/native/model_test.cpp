@@ -14,6 +14,7 @@
 #include "app/texts.h"
 #include "connections/commands.h"
 #include "tests/native/connection_fixture.h"
+#include "tests/reference/find_subtext_reference.h"
 
 namespace {
 
@@ -21,16 +22,8 @@ constexpr uint32_t kRegSz = 1, kRegBinary = 3, kRegDword = 4, kRegMultiSz = 7;
 
 // --- The reference ------------------------------------------------------------------------
 
-bool StartsCharacter(const std::string& text, size_t at) {
-  size_t start = 0;
-  while (start < at) start += static_cast<unsigned char>(text[start]) >= 0x80 ? 2 : 1;
-  return start == at;
-}
-
 bool ContainsAtCharacterStart(const std::string& text, const std::string& term) {
-  for (size_t at = text.find(term); at != std::string::npos; at = text.find(term, at + 1))
-    if (StartsCharacter(text, at)) return true;
-  return false;
+  return FindAtCharacterStart(text, term) != -1;
 }
 
 std::string ClassPath() { return kNetworkClassKey; }
