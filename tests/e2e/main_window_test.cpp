@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "app/main_window.h"
 #include "app/texts.h"
@@ -25,8 +26,8 @@ int PositionInCycle(HWND window, HWND control) {
 }
 
 // Presses the key and waits for the focus to reach the control expected next in the cycle.
-::testing::AssertionResult FocusMovesTo(HWND window, WORD key, bool with_shift, int expected_id) {
-  PressKey(window, key, with_shift);
+::testing::AssertionResult FocusMovesTo(HWND window, WORD key, WORD held, int expected_id) {
+  PressKey(window, key, held);
   HWND expected = GetDlgItem(window, expected_id);
   if (PollUntil([&] { return FocusedControl(window) == expected; })) return ::testing::AssertionSuccess();
   HWND focused = FocusedControl(window);
@@ -44,7 +45,7 @@ int PositionInCycle(HWND window, HWND control) {
     if (position < 0) return ::testing::AssertionFailure() << "Tab took the focus out of the cycle";
     if (kTabCycle[position] == id) return ::testing::AssertionSuccess();
     ::testing::AssertionResult moved =
-        FocusMovesTo(window, VK_TAB, false, kTabCycle[(position + 1) % kTabCycle.size()]);
+        FocusMovesTo(window, VK_TAB, 0, kTabCycle[(position + 1) % kTabCycle.size()]);
     if (!moved) return moved;
   }
   return ::testing::AssertionFailure() << "Tab never reached control " << id;
@@ -166,16 +167,16 @@ TEST_F(MainWindowTest, TabAndShiftTabWalkTheFocusCycle) {
   ASSERT_TRUE(TabTo(window, 组合框));
   struct Walk {
     const char* name;
-    bool with_shift;
+    WORD held;
     int step;  // through kTabCycle
   };
-  const Walk kWalks[] = {{"Tab", false, 1}, {"Shift+Tab", true, -1}};
+  const Walk kWalks[] = {{"Tab", 0, 1}, {"Shift+Tab", VK_SHIFT, -1}};
   for (const Walk& walk : kWalks) {
     SCOPED_TRACE(walk.name);
     int position = 0;  // 组合框
     for (size_t presses = 0; presses < kTabCycle.size(); ++presses) {  // once round, back to 组合框
       position = (position + walk.step + static_cast<int>(kTabCycle.size())) % static_cast<int>(kTabCycle.size());
-      ASSERT_TRUE(FocusMovesTo(window, VK_TAB, walk.with_shift, kTabCycle[position]));
+      ASSERT_TRUE(FocusMovesTo(window, VK_TAB, walk.held, kTabCycle[position]));
     }
   }
 }
@@ -187,7 +188,61 @@ TEST_F(MainWindowTest, EscFromAnyControlEndsTheProgramWithExitCodeZero) {
       ASSERT_TRUE(StartVarenkel(program_));
     }
     ASSERT_TRUE(TabTo(program_.window, id));
-    PressKey(program_.window, VK_ESCAPE, false);
+    PressKey(program_.window, VK_ESCAPE);
+    std::optional<DWORD> exit_code = WaitForExit(program_);
+    ASSERT_TRUE(exit_code.has_value()) << "the program still runs";
+    EXPECT_EQ(*exit_code, 0u);
+    StopProgram(program_);
+  }
+}
+
+// The close button of the title bar, where the frame has it: its hit test says HTCLOSE.
+std::optional<POINT> CloseButtonOf(HWND window) {
+  RECT frame;
+  GetWindowRect(window, &frame);
+  for (int x = frame.right - 2; x > frame.right - 60; --x) {
+    for (int y = frame.top + 2; y < frame.top + 40; ++y) {
+      POINT point = {x, y};
+      if (SendToWindow(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) return point;
+    }
+  }
+  return std::nullopt;
+}
+
+TEST_F(MainWindowTest, CloseButtonSystemMenuAndAltF4EndTheProgramWithExitCodeZero) {
+  const struct {
+    const char* name;
+    bool (*close)(HWND window);
+  } kWays[] = {
+      {"the close button",
+       [](HWND window) {
+         std::optional<POINT> button = CloseButtonOf(window);
+         if (!button) {
+           ADD_FAILURE() << "no close button in the frame";
+           return false;
+         }
+         // A press and release over the button, as the frame's own tracking of it reads them.
+         BringToForeground(window);
+         SetCursorPos(button->x, button->y);
+         PostMessageW(window, WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(button->x, button->y));
+         POINT client = *button;
+         ScreenToClient(window, &client);
+         PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+         return true;
+       }},
+      {"Close in the system menu", [](HWND window) { return PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) != 0; }},
+      {"Alt+F4",
+       [](HWND window) {
+         PressKey(window, VK_F4, VK_MENU);
+         return true;
+       }},
+  };
+  for (const auto& way : kWays) {
+    SCOPED_TRACE(way.name);
+    if (program_.process.hProcess == nullptr) {
+      ASSERT_TRUE(StartVarenkel(program_));
+    }
+    ASSERT_TRUE(way.close(program_.window));
     std::optional<DWORD> exit_code = WaitForExit(program_);
     ASSERT_TRUE(exit_code.has_value()) << "the program still runs";
     EXPECT_EQ(*exit_code, 0u);

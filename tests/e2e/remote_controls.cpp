@@ -108,12 +108,12 @@ bool BringToForeground(HWND window) {
   return PollUntil([&] { return GetForegroundWindow() == window; });
 }
 
-void PressKey(HWND window, WORD key, bool with_shift) {
+void PressKey(HWND window, WORD key, WORD held) {
   BringToForeground(window);
   std::vector<INPUT> inputs;
-  if (with_shift) AddKey(inputs, VK_SHIFT, false);
+  if (held != 0) AddKey(inputs, held, false);
   AddKey(inputs, key, false);
   AddKey(inputs, key, true);
-  if (with_shift) AddKey(inputs, VK_SHIFT, true);
+  if (held != 0) AddKey(inputs, held, true);
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }

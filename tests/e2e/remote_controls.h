@@ -41,6 +41,6 @@ void ClickButton(HWND button);
 HWND FocusedControl(HWND window);
 // Makes `window` the foreground window, which takes the keyboard input.
 bool BringToForeground(HWND window);
-// Brings `window` to the foreground and presses `key` there as real keyboard input, Shift held
-// down with it when asked.
-void PressKey(HWND window, WORD key, bool with_shift);
+// Brings `window` to the foreground and presses `key` there as real keyboard input, with the
+// modifier key `held` (VK_SHIFT, VK_MENU) held down when it is not 0.
+void PressKey(HWND window, WORD key, WORD held = 0);

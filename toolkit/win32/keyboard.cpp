@@ -59,9 +59,16 @@ bool KeepsEnter(const LoadedWindow& loaded, HWND control) {
 }  // namespace
 
 bool HandleWindowKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN) return false;
+  if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
   LoadedWindow* loaded = LoadedWindowOf(message.hwnd);
   if (loaded == nullptr) return false;
+  if (message.message == WM_SYSKEYDOWN) {
+    // Alt+F4 closes the window from any control. Wine's combo box swallows every system key, so
+    // it would never reach the window when the list has the focus.
+    if (message.wParam != VK_F4) return false;
+    SendMessageA(loaded->window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+  }
   switch (message.wParam) {
     case VK_TAB:
       MoveFocus(*loaded, GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
