@@ -20,6 +20,7 @@ std::string WindowsPath(std::string path) {
 struct WindowSearch {
   DWORD process_id;
   const char* class_name;
+  bool visible_only;
   std::vector<HWND> found;
 };
 
@@ -27,11 +28,24 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM search_address) {
   auto& search = *reinterpret_cast<WindowSearch*>(search_address);
   DWORD owner_process = 0;
   GetWindowThreadProcessId(window, &owner_process);
-  if (owner_process != search.process_id || !IsWindowVisible(window)) return TRUE;
+  if (owner_process != search.process_id || (search.visible_only && !IsWindowVisible(window))) return TRUE;
   char class_name[64] = "";
   GetClassNameA(window, class_name, sizeof class_name);
   if (search.class_name == nullptr || lstrcmpiA(class_name, search.class_name) == 0) search.found.push_back(window);
   return TRUE;
+}
+
+std::vector<HWND> CollectTopLevelWindows(DWORD process_id, const char* class_name, bool visible_only) {
+  WindowSearch search{process_id, class_name, visible_only, {}};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The caption as the system keeps it for another process's window, without a message to its thread.
+std::string CaptionOf(HWND window) {
+  wchar_t caption[64] = L"";
+  int length = GetWindowTextW(window, caption, 64);
+  return GbkFromWide(std::wstring(caption, length > 0 ? static_cast<size_t>(length) : 0));
 }
 
 }  // namespace
@@ -50,6 +64,20 @@ void StopProgram(RunningProgram& program) {
 }
 
 ::testing::AssertionResult StartVarenkel(RunningProgram& program) {
+  ::testing::AssertionResult launched = LaunchVarenkel(program);
+  if (!launched) return launched;
+  bool shown = PollUntil([&] {
+    HWND window = MainWindowOf(program.process.dwProcessId);
+    if (window != nullptr && IsWindowVisible(window)) program.window = window;
+    return program.window != nullptr || WaitForSingleObject(program.process.hProcess, 0) == WAIT_OBJECT_0;
+  });
+  if (program.window == nullptr)
+    return ::testing::AssertionFailure() << (shown ? "the program ended without showing its window"
+                                                   : "no visible window captioned Varenkel appeared");
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult LaunchVarenkel(RunningProgram& program) {
   const char* exe = std::getenv("VARENKEL_EXE");
   if (exe == nullptr || *exe == '\0') return ::testing::AssertionFailure() << "VARENKEL_EXE is not set";
   std::string command_line = "\"" + WindowsPath(exe) + "\"";
@@ -58,15 +86,13 @@ void StopProgram(RunningProgram& program) {
   if (!CreateProcessA(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &program.process))
     return ::testing::AssertionFailure() << "cannot start " << command_line << ", error " << GetLastError();
-  bool shown = PollUntil([&] {
-    for (HWND window : VisibleTopLevelWindows(program.process.dwProcessId, nullptr))
-      if (WindowText(window) == kCaption) program.window = window;
-    return program.window != nullptr || WaitForSingleObject(program.process.hProcess, 0) == WAIT_OBJECT_0;
-  });
-  if (program.window == nullptr)
-    return ::testing::AssertionFailure() << (shown ? "the program ended without showing its window"
-                                                   : "no visible window captioned Varenkel appeared");
   return ::testing::AssertionSuccess();
+}
+
+HWND MainWindowOf(DWORD process_id) {
+  for (HWND window : CollectTopLevelWindows(process_id, nullptr, false))
+    if (CaptionOf(window) == kCaption) return window;
+  return nullptr;
 }
 
 std::optional<DWORD> WaitForExit(const RunningProgram& program) {
@@ -77,7 +103,5 @@ std::optional<DWORD> WaitForExit(const RunningProgram& program) {
 }
 
 std::vector<HWND> VisibleTopLevelWindows(DWORD process_id, const char* class_name) {
-  WindowSearch search{process_id, class_name, {}};
-  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return CollectTopLevelWindows(process_id, class_name, true);
 }

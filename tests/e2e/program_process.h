@@ -25,6 +25,12 @@ struct RunningProgram {
 // Starts the exe that the environment variable VARENKEL_EXE names and waits until its visible
 // top-level window captioned "Varenkel" is there.
 ::testing::AssertionResult StartVarenkel(RunningProgram& program);
+// Only starts it: its window may not exist yet.
+::testing::AssertionResult LaunchVarenkel(RunningProgram& program);
+
+// The process's top-level window captioned "Varenkel", also while it is still hidden; null while
+// there is none. Asks nothing of the program's thread, so it answers while that thread is busy.
+HWND MainWindowOf(DWORD process_id);
 
 // The process's exit code once it has ended; nothing when it is still running at the deadline.
 std::optional<DWORD> WaitForExit(const RunningProgram& program);

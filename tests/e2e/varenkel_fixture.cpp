@@ -1,5 +1,7 @@
 #include "tests/e2e/varenkel_fixture.h"
 
+#include <map>
+
 void VarenkelTest::SetUp() {
   seeded_ = SeedClassKey(kSampleConnections);
   ASSERT_TRUE(StartVarenkel(program_));
@@ -10,11 +12,16 @@ void VarenkelTest::TearDown() {
   RemoveSeededKeys(seeded_);
 }
 
-std::vector<ComboItem> FirstListing() {
+std::vector<ComboItem> FirstListing() { return FirstListing(kSampleConnections); }
+
+std::vector<ComboItem> FirstListing(const std::vector<SampleConnection>& seeded) {
+  std::map<std::string, const SampleConnection*> by_key;
+  for (const SampleConnection& sample : seeded) by_key[sample.key] = &sample;
   std::vector<std::string> names;
-  for (const std::string& key : EnumerateClassKey())
-    for (const SampleConnection& sample : kSampleConnections)
-      if (sample.key == key && sample.listed) names.push_back(sample.name);
+  for (const std::string& key : EnumerateClassKey()) {
+    auto found = by_key.find(key);
+    if (found != by_key.end() && found->second->listed) names.push_back(found->second->name);
+  }
   return ItemsNamed(names, 1);
 }
 

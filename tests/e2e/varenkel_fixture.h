@@ -23,8 +23,9 @@ class VarenkelTest : public ::testing::Test {
 };
 
 // What the first refresh lists: the listed samples in the registry's enumeration order, with
-// item values 1 to n.
+// item values 1 to n; of the standard samples unless others were seeded.
 std::vector<ComboItem> FirstListing();
+std::vector<ComboItem> FirstListing(const std::vector<SampleConnection>& seeded);
 
 // Items with these names and item values counting up from `first_item_value`.
 std::vector<ComboItem> ItemsNamed(const std::vector<std::string>& names, LRESULT first_item_value);

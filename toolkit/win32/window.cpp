@@ -170,6 +170,8 @@ bool LoadWindow(const WindowDefinition& definition) {
 
   // The created event runs while the window is still hidden, so it is first shown filled in.
   if (definition.on_created != nullptr) definition.on_created();
+  // The event lets pending events run, and Esc among them closes the window: its record is gone.
+  if (FindLoadedWindow(window) == nullptr) return true;
   ShowWindow(window, SW_SHOWNORMAL);
   RestoreFocus(loaded);
   return true;
