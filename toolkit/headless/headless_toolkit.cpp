@@ -71,6 +71,7 @@ bool LoadWindow(const WindowDefinition& window) {
   state.selection = -1;
   state.edit_text.clear();
   if (window.on_created) window.on_created();
+  if (state.window == nullptr) return true;  // closed while its created event ran
   state.created_before_shown = !state.visible;
   state.visible = true;
   return true;
