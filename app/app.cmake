@@ -8,7 +8,17 @@ add_custom_command(OUTPUT ${varenkel_icon}
   DEPENDS ${CMAKE_SOURCE_DIR}/app/make_icon.py
   COMMENT "Drawing the application icon"
   VERBATIM)
+# The version resource needs all four parts of the project's version; a missing part counts as 0.
+set(varenkel_version_definitions)
+foreach(part MAJOR MINOR PATCH TWEAK)
+  set(number ${PROJECT_VERSION_${part}})
+  if(number STREQUAL "")
+    set(number 0)
+  endif()
+  list(APPEND varenkel_version_definitions VARENKEL_VERSION_${part}=${number})
+endforeach()
 set_source_files_properties(app/resources.rc PROPERTIES
+  COMPILE_DEFINITIONS "${varenkel_version_definitions}"
   OBJECT_DEPENDS "${varenkel_icon};${CMAKE_SOURCE_DIR}/app/varenkel.exe.manifest")
 
 add_executable(Varenkel WIN32 app/win_main.cpp registry/loader_win32.cpp app/resources.rc ${varenkel_icon})
