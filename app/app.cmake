@@ -17,9 +17,11 @@ foreach(part MAJOR MINOR PATCH TWEAK)
   endif()
   list(APPEND varenkel_version_definitions VARENKEL_VERSION_${part}=${number})
 endforeach()
+# The manifest names the same version.
+configure_file(app/varenkel.exe.manifest.in ${CMAKE_BINARY_DIR}/app/varenkel.exe.manifest @ONLY)
 set_source_files_properties(app/resources.rc PROPERTIES
   COMPILE_DEFINITIONS "${varenkel_version_definitions}"
-  OBJECT_DEPENDS "${varenkel_icon};${CMAKE_SOURCE_DIR}/app/varenkel.exe.manifest")
+  OBJECT_DEPENDS "${varenkel_icon};${CMAKE_BINARY_DIR}/app/varenkel.exe.manifest")
 
 add_executable(Varenkel WIN32 app/win_main.cpp registry/loader_win32.cpp app/resources.rc ${varenkel_icon})
 # The resource compiler finds the drawn icon and the manifest by name.
