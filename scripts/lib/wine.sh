@@ -52,6 +52,9 @@ make_prefix() {
   mkdir -p "$WINEPREFIX"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$WINE64" wineboot -i >/dev/null 2>&1 || true
+    # Xvfb runs no window manager, and Wine would wait up to 2 s for one whenever it hides a
+    # window it lets the manager handle (every message box); so it handles none.
+    "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
     "$WINESERVER" -w
   fi
   [ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot did not create $WINEPREFIX" >&2; return 1; }

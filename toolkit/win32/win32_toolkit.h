@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "toolkit/window_definition.h"
 
@@ -25,6 +26,9 @@ struct LoadedWindow {
   const WindowDefinition* definition = nullptr;
   OwnedFont combo_font;
   HWND focus_when_deactivated = nullptr;  // given back when the window is active again
+  // The controls in definition order, as created. Kept because GetDlgItem asks Wine's server every
+  // time, and a refresh looks the combo box up once per listed connection.
+  std::vector<HWND> controls;
 };
 
 // window.cpp

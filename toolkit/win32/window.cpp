@@ -128,7 +128,10 @@ LoadedWindow* LoadedWindowOf(HWND window) {
 
 HWND ControlWindow(ControlId id) {
   if (loaded_windows.empty()) return nullptr;
-  return GetDlgItem(loaded_windows.back()->window, id);
+  const LoadedWindow& loaded = *loaded_windows.back();
+  for (size_t i = 0; i < loaded.controls.size(); ++i)
+    if (loaded.definition->controls[i].id == id) return loaded.controls[i];
+  return nullptr;
 }
 
 const ControlDefinition* FindControlDefinition(const WindowDefinition& window, ControlId id) {
@@ -156,17 +159,16 @@ bool LoadWindow(const WindowDefinition& definition) {
   loaded.window = window;
   loaded.definition = &definition;
 
-  std::vector<HWND> controls;
   for (int i = 0; i < definition.control_count; ++i) {
     HWND control = CreateControl(loaded, definition.controls[i]);
     if (control == nullptr) {
       DestroyWindow(window);
       return false;
     }
-    controls.push_back(control);
+    loaded.controls.push_back(control);
   }
-  StackInDefinitionOrder(controls);
-  for (HWND control : controls) ShowWindow(control, SW_SHOW);
+  StackInDefinitionOrder(loaded.controls);
+  for (HWND control : loaded.controls) ShowWindow(control, SW_SHOW);
 
   // The created event runs while the window is still hidden, so it is first shown filled in.
   if (definition.on_created != nullptr) definition.on_created();
