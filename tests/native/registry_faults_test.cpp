@@ -8,6 +8,7 @@
 #include "registry/substitute/substitute_loader.h"
 #include "registry/substitute/substitute_registry.h"
 #include "tests/contract/scratch_registry.h"
+#include "tests/faults/bind_failures.h"
 #include "tests/native/child_process.h"
 #include "toolkit/headless/headless_toolkit.h"
 
@@ -64,35 +65,11 @@ void ReportMessage(const ShownMessage& message) {
 void RecordHookA() { std::fprintf(stderr, "hook A ran\n"); }
 void RecordHookB() { std::fprintf(stderr, "hook B ran; libraries still loaded: %d\n", SubstituteLoadedLibraryCount()); }
 
-struct BindFailure {
-  const char* name;
-  const char* library_that_fails;
-  const char* function_not_exported;
-  void (*call)();
-  std::string library_named;
-  std::string function_named;
-};
-
 TEST_F(RegistryFaults, FunctionThatCannotBeBoundIsAFatalStop) {
-  const BindFailure rows[] = {
-      {"library does not load", "advapi32.dll", "", [] { RegistryDeleteKey(ScratchRootCode(), Path("k")); },
-       "advapi32.dll", "RegDeleteKeyA"},
-      {"function not exported by its extensionless library", "", "RegEnumKeyA",
-       [] {
-         TextList list;
-         RegistryEnumSubkeys(ScratchRootCode(), Path("k"), list);
-       },
-       "advapi32", "RegEnumKeyA"},
-      {"function exported by no standard library", "", "RegSetValueExA",
-       [] { RegistryWriteValue(ScratchRootCode(), Path("k"), "Name", 11, B("x")); },
-       "advapi32.dll, kernel32.dll, user32.dll", "RegSetValueExA"},
-      {"function not exported by its library", "", "RegQueryValueExA",
-       [] { RegistryReadText(ScratchRootCode(), Path("k"), "Name"); }, "advapi32.dll", "RegQueryValueExA"},
-  };
-  for (const BindFailure& row : rows) {
+  for (int i = 0; i < kBindFailureCount; ++i) {
+    const BindFailure& row = kBindFailures[i];
     SCOPED_TRACE(row.name);
-    ScratchSetUp();
-    ScratchCreateKey("k\\sub");
+    ScratchSetUp();  // HKCU\Software exists
     ChildOutcome outcome = RunInChild([&] {
       HeadlessOnMessageShown(ReportMessage);
       SubstituteLoaderFaults().library_that_fails = row.library_that_fails;
@@ -102,8 +79,7 @@ TEST_F(RegistryFaults, FunctionThatCannotBeBoundIsAFatalStop) {
       row.call();
     });
     EXPECT_EQ(outcome.exit_code, 255);  // -1
-    std::string message = kBindFailedLead + row.library_named + kBindFailedMiddle + row.function_named + kBindFailedTail;
-    EXPECT_EQ(CountOccurrences(outcome.stderr_text, message), 1) << outcome.stderr_text;
+    EXPECT_EQ(CountOccurrences(outcome.stderr_text, BindFailureMessage(row)), 1) << outcome.stderr_text;
     EXPECT_EQ(CountOccurrences(outcome.stderr_text, std::string("message box [") + kFatalTitle + "] 16"), 1);
     EXPECT_EQ(CountOccurrences(outcome.stderr_text, "hook A ran"), 1);
     // The libraries that did not export the function were released again; the others stay bound.

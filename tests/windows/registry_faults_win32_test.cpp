@@ -13,31 +13,13 @@
 #include "app/texts.h"
 #include "registry/bindings.h"
 #include "registry/registry.h"
+#include "tests/faults/bind_failures.h"
 #include "tests/windows/fault_loader.h"
 #include "toolkit/toolkit.h"
 
 namespace {
 
-Bytes B(const std::string& s) { return Bytes(s.begin(), s.end()); }
-
 // --- The fatal stop, in a child process ---
-
-struct BindFailure {
-  const char* name;
-  const char* library_that_fails;
-  const char* function_not_exported;
-  void (*call)();
-  std::string library_named;
-  std::string function_named;
-};
-
-const BindFailure kBindFailures[] = {
-    {"library does not load", "advapi32.dll", "", [] { RegistryDeleteKey(3, "Software\\VarenkelNoSuchKey"); },
-     "advapi32.dll", "RegDeleteKeyA"},
-    {"function exported by no standard library", "", "RegSetValueExA",
-     [] { RegistryWriteValue(3, "Software", "VarenkelNoSuchValue", 11, B("x")); },
-     "advapi32.dll, kernel32.dll, user32.dll", "RegSetValueExA"},
-};
 
 void HookA() { std::printf("hook A ran\n"); std::fflush(stdout); }
 void HookB() { std::printf("hook B ran\n"); std::fflush(stdout); }
@@ -131,14 +113,13 @@ ChildRun RunFatalChild(int row) {
 }
 
 TEST(WindowsFatalStop, FunctionThatCannotBeBoundShowsItsNameAndEndsWithMinusOne) {
-  for (int row = 0; row < static_cast<int>(sizeof kBindFailures / sizeof kBindFailures[0]); ++row) {
+  for (int row = 0; row < kBindFailureCount; ++row) {
     const BindFailure& failure = kBindFailures[row];
     SCOPED_TRACE(failure.name);
     ChildRun run = RunFatalChild(row);
     EXPECT_EQ(run.exit_code, 0xFFFFFFFFu);
     EXPECT_EQ(run.title, kFatalTitle);
-    EXPECT_EQ(run.text,
-              kBindFailedLead + failure.library_named + kBindFailedMiddle + failure.function_named + kBindFailedTail);
+    EXPECT_EQ(run.text, BindFailureMessage(failure));
     EXPECT_EQ(CountOccurrences(run.output, "hook A ran"), 1) << run.output;
     EXPECT_EQ(CountOccurrences(run.output, "hook B ran"), 1) << run.output;
     EXPECT_LT(run.output.find("hook A ran"), run.output.find("hook B ran"));
