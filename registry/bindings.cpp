@@ -8,6 +8,10 @@
 
 namespace {
 
+// Searched in this order for a function whose declared library is empty. advapi32 exports every
+// registry function; the others are tried only if it is missing one.
+const char* const kStandardLibraries[] = {"advapi32.dll", "kernel32.dll", "user32.dll"};
+
 // In RegistryFunction order.
 Binding bindings[] = {
     {"advapi32.dll", "RegDeleteKeyA", nullptr, nullptr},
@@ -34,8 +38,8 @@ bool BindFrom(Binding& binding, const char* library) {
 
 bool Bind(Binding& binding) {
   if (binding.library[0] != '\0') return BindFrom(binding, binding.library);
-  for (int i = 0; i < kStandardLibraryCount; ++i)
-    if (BindFrom(binding, kStandardLibraries[i])) return true;
+  for (const char* library : kStandardLibraries)
+    if (BindFrom(binding, library)) return true;
   return false;
 }
 
@@ -43,7 +47,7 @@ bool Bind(Binding& binding) {
 std::string LibraryForMessage(const Binding& binding) {
   if (binding.library[0] != '\0') return binding.library;
   std::string searched;
-  for (int i = 0; i < kStandardLibraryCount; ++i) searched += (i ? ", " : "") + std::string(kStandardLibraries[i]);
+  for (const char* library : kStandardLibraries) searched += (searched.empty() ? "" : ", ") + std::string(library);
   return searched;
 }
 

@@ -9,7 +9,3 @@ LibraryHandle LoadNamedLibrary(const char* name);
 // The address of an exported function; null when the library does not export it.
 void* FindExportedFunction(LibraryHandle library, const char* function_name);
 void ReleaseLibrary(LibraryHandle library);
-
-// The libraries searched, in order, for a function whose declared library name is empty.
-extern const char* const kStandardLibraries[];
-extern const int kStandardLibraryCount;

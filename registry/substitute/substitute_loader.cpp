@@ -8,9 +8,6 @@
 #include "registry/loader.h"
 #include "registry/substitute/substitute_registry.h"
 
-const char* const kStandardLibraries[] = {"advapi32.dll", "kernel32.dll", "user32.dll"};
-const int kStandardLibraryCount = 3;
-
 namespace {
 
 struct Export {

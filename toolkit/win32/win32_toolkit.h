@@ -52,7 +52,7 @@ extern const char kLabelClass[];
 void RegisterLabelClass(HINSTANCE instance);
 
 // keyboard.cpp
-// Tab, Shift+Tab, Esc and Enter for a loaded window; true when the key has been used up.
+// Tab, Shift+Tab, Esc, Enter and Alt+F4 for a loaded window; true when the key has been used up.
 bool HandleWindowKey(const MSG& message);
 void RememberFocus(LoadedWindow& window);
 // Gives the focus back to the control that had it, or to the first control of the Tab cycle.
