@@ -27,9 +27,3 @@ ChildOutcome RunInChild(const std::function<void()>& body) {
   waitpid(pid, &status, 0);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1000 - WTERMSIG(status), text};
 }
-
-int CountOccurrences(const std::string& text, const std::string& needle) {
-  int count = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + needle.size())) ++count;
-  return count;
-}

@@ -4,12 +4,11 @@
 #include <functional>
 #include <string>
 
+#include "tests/reference/count_occurrences.h"
+
 struct ChildOutcome {
   int exit_code;       // as the parent sees it: -1 arrives as 255
   std::string stderr_text;
 };
 
 ChildOutcome RunInChild(const std::function<void()>& body);
-
-// How many times `needle` occurs in `text`.
-int CountOccurrences(const std::string& text, const std::string& needle);

@@ -11,9 +11,8 @@
 #include <string>
 
 #include "app/texts.h"
-#include "registry/bindings.h"
-#include "registry/registry.h"
 #include "tests/faults/bind_failures.h"
+#include "tests/reference/count_occurrences.h"
 #include "tests/windows/fault_loader.h"
 #include "toolkit/toolkit.h"
 
@@ -23,12 +22,6 @@ namespace {
 
 void HookA() { std::printf("hook A ran\n"); std::fflush(stdout); }
 void HookB() { std::printf("hook B ran\n"); std::fflush(stdout); }
-
-int CountOccurrences(const std::string& text, const std::string& needle) {
-  int count = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + needle.size())) ++count;
-  return count;
-}
 
 struct FindBox {
   DWORD pid;
