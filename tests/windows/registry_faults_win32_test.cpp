@@ -1,6 +1,6 @@
 // A registry function that cannot be bound, with the real advapi32 and user32: this program starts
-// itself as a child that fails to bind, reads the child's message box, dismisses it and looks at
-// the child's exit code and at what its exit hooks wrote.
+// itself as a child that fails to bind, reads the child's message box with the end-to-end tests'
+// helpers, dismisses it and looks at the child's exit code and at what its exit hooks wrote.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,9 +8,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "app/texts.h"
+#include "tests/e2e/message_box.h"
 #include "tests/faults/bind_failures.h"
 #include "tests/reference/count_occurrences.h"
 #include "tests/windows/fault_loader.h"
@@ -23,43 +25,10 @@ namespace {
 void HookA() { std::printf("hook A ran\n"); std::fflush(stdout); }
 void HookB() { std::printf("hook B ran\n"); std::fflush(stdout); }
 
-struct FindBox {
-  DWORD pid;
-  HWND box;
-};
-
-BOOL CALLBACK FindMessageBoxOf(HWND window, LPARAM context) {
-  FindBox* find = reinterpret_cast<FindBox*>(context);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  char class_name[16] = {};
-  GetClassNameA(window, class_name, sizeof class_name);
-  if (pid == find->pid && std::strcmp(class_name, "#32770") == 0 && IsWindowVisible(window)) {
-    find->box = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// Another process's window text, in code page 936.
-std::string TextOf(HWND window) {
-  wchar_t text[512] = {};
-  SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-  char ansi[1024] = {};
-  WideCharToMultiByte(936, 0, text, -1, ansi, sizeof ansi, nullptr, nullptr);
-  return ansi;
-}
-
-BOOL CALLBACK CollectStaticTexts(HWND child, LPARAM context) {
-  char class_name[16] = {};
-  GetClassNameA(child, class_name, sizeof class_name);
-  if (lstrcmpiA(class_name, "Static") == 0) *reinterpret_cast<std::string*>(context) += TextOf(child);
-  return TRUE;
-}
-
 struct ChildRun {
   DWORD exit_code = 0;
   std::string title, text, output;
+  MessageIcon icon = MessageIcon::Unrecognised;
 };
 
 ChildRun RunFatalChild(int row) {
@@ -82,15 +51,11 @@ ChildRun RunFatalChild(int row) {
     return run;
   }
   CloseHandle(write_end);
-  FindBox find = {process.dwProcessId, nullptr};
-  for (int tries = 0; tries < 300 && find.box == nullptr; ++tries) {  // up to 30 s
-    EnumWindows(FindMessageBoxOf, reinterpret_cast<LPARAM>(&find));
-    if (find.box == nullptr) Sleep(100);
-  }
-  if (find.box != nullptr) {
-    run.title = TextOf(find.box);
-    EnumChildWindows(find.box, CollectStaticTexts, reinterpret_cast<LPARAM>(&run.text));
-    PostMessageW(find.box, WM_COMMAND, IDOK, 0);
+  if (std::optional<ShownMessage> box = WaitForMessageBox(process.dwProcessId)) {
+    run.title = box->title;
+    run.text = box->text;
+    run.icon = box->icon;
+    DismissMessageBox(box->box);
   } else {
     ADD_FAILURE() << "no message box appeared";
     TerminateProcess(process.hProcess, 1);
@@ -112,6 +77,7 @@ TEST(WindowsFatalStop, FunctionThatCannotBeBoundShowsItsNameAndEndsWithMinusOne)
     ChildRun run = RunFatalChild(row);
     EXPECT_EQ(run.exit_code, 0xFFFFFFFFu);
     EXPECT_EQ(run.title, kFatalTitle);
+    EXPECT_EQ(NameOf(run.icon), NameOf(MessageIcon::Error));
     EXPECT_EQ(run.text, BindFailureMessage(failure));
     EXPECT_EQ(CountOccurrences(run.output, "hook A ran"), 1) << run.output;
     EXPECT_EQ(CountOccurrences(run.output, "hook B ran"), 1) << run.output;

@@ -18,7 +18,7 @@ void PaintLabel(HWND label) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kLabelTextColour);
   HGDIOBJ previous_font = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-  std::string text = WindowText(label);
+  std::string text = OwnWindowText(label);
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area,
             DT_LEFT | DT_WORDBREAK | DT_NOCLIP | DT_VCENTER);
   SelectObject(dc, previous_font);

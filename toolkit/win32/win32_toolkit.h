@@ -40,8 +40,8 @@ HWND ControlWindow(ControlId id);
 const ControlDefinition* FindControlDefinition(const WindowDefinition& window, ControlId id);
 
 // window_text.cpp
-// The whole text of a window or control, as the system's ANSI code page gives it.
-std::string WindowText(HWND window);
+// The whole text of one of the program's own windows or controls, in the system's ANSI code page.
+std::string OwnWindowText(HWND window);
 
 // controls.cpp
 // Creates the control hidden, as a child of `owner`; null when the system refused it.
